@@ -1,0 +1,14 @@
+// Keyboard focus inside a top-level window: the tab order and the memory
+// of the focused control across deactivation.
+#pragma once
+
+#include "platform/TabOrder.h"
+#include "platform/win32/LiveWindow.h"
+
+void MoveFocus(LiveWindow& live, TabDirection direction);
+
+// Keeps the focused control, if it is one of the window's.
+void RememberFocus(LiveWindow& live);
+
+// Gives the focus to the remembered control, or else the first tab stop.
+void RestoreFocus(LiveWindow& live);
