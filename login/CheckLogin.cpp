@@ -28,6 +28,4 @@ const char* Verdict() {
 
 }  // namespace
 
-void CheckLogin() {
-  ShowMessage(Verdict(), 0, nullptr, kNoOwner);
-}
+void CheckLogin() { ShowMessage(Verdict(), 0, nullptr, kNoOwner); }

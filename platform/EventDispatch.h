@@ -15,5 +15,4 @@ Routine FindRoutine(const FormDescription& form, ControlNumber source,
 
 // Calls the bound routine, if there is one, and returns once it has
 // returned. An event without a routine does nothing.
-void RaiseEvent(const FormDescription& form, ControlNumber source,
-                Event event);
+void RaiseEvent(const FormDescription& form, ControlNumber source, Event event);

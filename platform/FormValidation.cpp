@@ -1,5 +1,7 @@
 #include "platform/FormValidation.h"
 
+#include <algorithm>
+
 #include "platform/FormLookup.h"
 
 namespace {
@@ -21,11 +23,10 @@ bool AreControlsValid(const FormDescription& form) {
 }
 
 bool AreBindingsValid(const FormDescription& form) {
-  for (const EventBinding& binding : form.bindings) {
-    if (binding.routine == nullptr) return false;
-    if (FindControl(form, binding.source) == kNoControl) return false;
-  }
-  return true;
+  return std::ranges::all_of(form.bindings, [&](const EventBinding& binding) {
+    return binding.routine != nullptr &&
+           FindControl(form, binding.source) != kNoControl;
+  });
 }
 
 }  // namespace

@@ -10,8 +10,7 @@ KeyAction DecideKey(const KeyPress& key, const WindowSettings& settings) {
     case key::kTab:
       return key.shift ? KeyAction::FocusPrevious : KeyAction::FocusNext;
     case key::kEscape:
-      return settings.escapeCloses ? KeyAction::CloseWindow
-                                   : KeyAction::PassOn;
+      return settings.escapeCloses ? KeyAction::CloseWindow : KeyAction::PassOn;
     case key::kReturn:
       return settings.enterMovesFocus && !key.shift ? KeyAction::FocusNext
                                                     : KeyAction::PassOn;

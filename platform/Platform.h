@@ -11,7 +11,7 @@
 inline constexpr WindowNumber kNoOwner = 0;
 
 void StartPlatform();
-void LoadStartWindow(WindowNumber window);
+void LoadStartWindow(WindowNumber number);
 void RunEventLoop();
 
 // A new copy of the control's whole text, owned by the caller, or nullptr

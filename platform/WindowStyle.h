@@ -6,8 +6,8 @@
 #include "platform/FormDescription.h"
 
 struct WindowStyles {
-  std::uint32_t style;      // given at creation; WS_VISIBLE comes with showing
-  std::uint32_t exStyle;    // given at creation
+  std::uint32_t style;    // given at creation; WS_VISIBLE comes with showing
+  std::uint32_t exStyle;  // given at creation
   std::uint32_t lateExStyle;  // added once the window is set up
 };
 

@@ -1,5 +1,7 @@
 #include "platform/win32/LiveWindow.h"
 
+#include <algorithm>
+
 #include "platform/FormLookup.h"
 
 namespace {
@@ -29,12 +31,7 @@ void RemoveLiveWindow(const LiveWindow& live) {
   }
 }
 
-bool AnyWindowAlive() {
-  for (const LiveWindow& live : g_windows) {
-    if (IsInUse(live)) return true;
-  }
-  return false;
-}
+bool AnyWindowAlive() { return std::ranges::any_of(g_windows, IsInUse); }
 
 LiveWindow* FindLiveWindow(WindowNumber number) {
   for (LiveWindow& live : g_windows) {
@@ -54,10 +51,19 @@ LiveWindow* FindLiveWindow(HWND window) {
   return nullptr;
 }
 
+const ControlDescription* DescriptionOf(const LiveWindow& live, HWND control) {
+  for (std::size_t i = 0; i < live.form->controls.size(); ++i) {
+    if (control != nullptr && live.controls[i] == control) {
+      return &live.form->controls[i];
+    }
+  }
+  return nullptr;
+}
+
 int ControlIndexOf(const LiveWindow& live, HWND child) {
   if (child == nullptr) return kNoControl;
   for (std::size_t i = 0; i < live.form->controls.size(); ++i) {
-    const HWND control = live.controls[i];
+    HWND control = live.controls[i];
     if (control != nullptr && (control == child || IsChild(control, child))) {
       return static_cast<int>(i);
     }

@@ -28,3 +28,6 @@ LiveWindow* FindLiveWindow(HWND window);
 
 // The index of the control that is or holds `child`, or kNoControl.
 int ControlIndexOf(const LiveWindow& live, HWND child);
+
+// The description of the window's control `control`, or nullptr.
+const ControlDescription* DescriptionOf(const LiveWindow& live, HWND control);

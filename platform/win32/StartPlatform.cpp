@@ -20,7 +20,8 @@ void StartPlatform() {
 }
 
 // The exit code is the quit message's value, whatever StartProgram returns.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/,
+                   LPSTR /*commandLine*/, int /*show*/) {
   StartProgram();
   return QuitCode();
 }

@@ -40,19 +40,17 @@ void OnEraseBackground(const LiveWindow& live, HDC dc) {
 // A control's notification goes back to the control, which raises its
 // event for the bound routine.
 void OnCommand(const LiveWindow& live, HWND control, unsigned notification) {
-  const int index = ControlIndexOf(live, control);
-  if (index == kNoControl || live.controls[index] != control) return;
-  const ControlDescription& source = live.form->controls[index];
-  if (auto event = EventFromNotification(source.kind, notification)) {
-    RaiseEvent(*live.form, source.number, *event);
+  const ControlDescription* source = DescriptionOf(live, control);
+  if (source == nullptr) return;
+  if (auto event = EventFromNotification(source->kind, notification)) {
+    RaiseEvent(*live.form, source->number, *event);
   }
 }
 
 LRESULT OnEditColours(const LiveWindow& live, HDC dc, HWND edit) {
-  const int index = ControlIndexOf(live, edit);
-  const EditSettings defaults{};
-  const EditSettings& settings =
-      index != kNoControl ? live.form->controls[index].edit : defaults;
+  const ControlDescription* description = DescriptionOf(live, edit);
+  const EditSettings settings =
+      description != nullptr ? description->edit : EditSettings{};
   SetTextColor(dc, ResolveColour(settings.text));
   SetBkColor(dc, ResolveColour(settings.background));
   return reinterpret_cast<LRESULT>(BrushFor(dc, settings.background));

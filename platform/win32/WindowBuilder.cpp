@@ -36,8 +36,8 @@ void KeepOuterSize(HWND window, Size size) {
 }
 
 void SetIcon(HWND window, WPARAM which, int size) {
-  HANDLE icon = LoadImageA(Instance(), "DEFAULT_ICON", IMAGE_ICON, size, size,
-                           LR_SHARED);
+  HANDLE icon =
+      LoadImageA(Instance(), "DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED);
   if (icon == nullptr) ReportFatalError(kFatalNoWindow);
   SendMessageA(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
@@ -47,10 +47,10 @@ HWND CreateTopLevel(LiveWindow& live) {
   const WindowStyles styles = ComputeWindowStyle(form);
   const Point start = StartPosition(
       form, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  HWND window = CreateWindowExA(styles.exStyle, TopLevelClassName(),
-                                form.caption, styles.style, start.x, start.y,
-                                form.size.width, form.size.height, nullptr,
-                                nullptr, Instance(), &live);
+  HWND window =
+      CreateWindowExA(styles.exStyle, TopLevelClassName(), form.caption,
+                      styles.style, start.x, start.y, form.size.width,
+                      form.size.height, nullptr, nullptr, Instance(), &live);
   if (window == nullptr) ReportFatalError(kFatalNoWindow);
   KeepOuterSize(window, form.size);
   SetIcon(window, ICON_BIG, kBigIconSize);

@@ -13,5 +13,5 @@ const char* ClassNameFor(ControlKind kind);
 
 LRESULT CALLBACK TopLevelWindowProc(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam);
-LRESULT CALLBACK LabelWindowProc(HWND window, UINT message, WPARAM wParam,
+LRESULT CALLBACK LabelWindowProc(HWND label, UINT message, WPARAM wParam,
                                  LPARAM lParam);

@@ -25,14 +25,16 @@ RecordingPlatform& RecordingPlatform::Current() {
   return *g_current;
 }
 
-void RecordingPlatform::SetBox(ControlNumber box, std::optional<std::string> text) {
+void RecordingPlatform::SetBox(ControlNumber box,
+                               std::optional<std::string> text) {
   boxes_.emplace_back(box, std::move(text));
 }
 
 char* RecordingPlatform::Read(WindowNumber window, ControlNumber control) {
   // The last setting of a box wins.
-  auto box = std::find_if(boxes_.rbegin(), boxes_.rend(),
-                          [&](const auto& entry) { return entry.first == control; });
+  auto box =
+      std::find_if(boxes_.rbegin(), boxes_.rend(),
+                   [&](const auto& entry) { return entry.first == control; });
   char* copy = nullptr;
   if (box != boxes_.rend() && box->second.has_value()) {
     copy = new char[box->second->size() + 1];
@@ -40,7 +42,10 @@ char* RecordingPlatform::Read(WindowNumber window, ControlNumber control) {
     handedOut_.push_back(copy);
     ++outstanding_;
   }
-  Record({.kind = PlatformCall::Kind::Read, .window = window, .control = control, .text = copy});
+  Record({.kind = PlatformCall::Kind::Read,
+          .window = window,
+          .control = control,
+          .text = copy});
   return copy;
 }
 
@@ -49,24 +54,28 @@ void RecordingPlatform::Release(char* text) {
   if (text == nullptr) return;  // allowed, and recorded for the tests to judge
   auto found = std::find(handedOut_.begin(), handedOut_.end(), text);
   // Releasing what was never handed out, or twice, is a fault of the caller.
-  EXPECT_NE(found, handedOut_.end()) << "released a text the platform does not own";
+  EXPECT_NE(found, handedOut_.end())
+      << "released a text the platform does not own";
   if (found != handedOut_.end()) {
-    delete[] *found;
+    delete[] * found;
     handedOut_.erase(found);
     --outstanding_;
   }
 }
 
 void StartPlatform() {
-  RecordingPlatform::Current().Record({.kind = PlatformCall::Kind::StartPlatform});
+  RecordingPlatform::Current().Record(
+      {.kind = PlatformCall::Kind::StartPlatform});
 }
 
 void LoadStartWindow(WindowNumber window) {
-  RecordingPlatform::Current().Record({.kind = PlatformCall::Kind::LoadStartWindow, .window = window});
+  RecordingPlatform::Current().Record(
+      {.kind = PlatformCall::Kind::LoadStartWindow, .window = window});
 }
 
 void RunEventLoop() {
-  RecordingPlatform::Current().Record({.kind = PlatformCall::Kind::RunEventLoop});
+  RecordingPlatform::Current().Record(
+      {.kind = PlatformCall::Kind::RunEventLoop});
 }
 
 char* ReadControlText(WindowNumber window, ControlNumber control) {
@@ -75,7 +84,8 @@ char* ReadControlText(WindowNumber window, ControlNumber control) {
 
 void ReleaseText(char* text) { RecordingPlatform::Current().Release(text); }
 
-int ShowMessage(const char* text, std::uint32_t style, const char* caption, WindowNumber owner) {
+int ShowMessage(const char* text, std::uint32_t style, const char* caption,
+                WindowNumber owner) {
   RecordingPlatform::Current().Record({.kind = PlatformCall::Kind::Show,
                                        .message = text != nullptr ? text : "",
                                        .style = style,

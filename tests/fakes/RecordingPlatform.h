@@ -10,12 +10,20 @@
 #include "platform/FormDescription.h"
 
 struct PlatformCall {
-  enum class Kind { StartPlatform, LoadStartWindow, RunEventLoop, Read, Release, Show };
+  enum class Kind {
+    StartPlatform,
+    LoadStartWindow,
+    RunEventLoop,
+    Read,
+    Release,
+    Show
+  };
   Kind kind;
   WindowNumber window = 0;
   ControlNumber control = 0;
-  const char* text = nullptr;  // Read: the copy handed out; Release: the copy given back
-  std::string message{};       // Show: the text shown
+  const char* text =
+      nullptr;  // Read: the copy handed out; Release: the copy given back
+  std::string message{};  // Show: the text shown
   std::uint32_t style = 0;
   const char* caption = nullptr;
   WindowNumber owner = 0;

@@ -1,11 +1,11 @@
-#include "login/CheckLogin.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "login/CheckLogin.h"
 #include "login/LoginForm.h"
 #include "platform/Platform.h"
 #include "tests/fakes/RecordingPlatform.h"
@@ -15,10 +15,13 @@ namespace {
 using Kind = PlatformCall::Kind;
 using Box = std::optional<std::string>;
 
-constexpr char kEmpty[] = "\xC7\xEB\xCA\xE4\xC8\xEB\xD5\xCB\xBA\xC5\xBA\xCD\xC3\xDC\xC2\xEB";
+constexpr char kEmpty[] =
+    "\xC7\xEB\xCA\xE4\xC8\xEB\xD5\xCB\xBA\xC5\xBA\xCD\xC3\xDC\xC2\xEB";
 constexpr char kAccepted[] =
-    "\xB9\xA7\xCF\xB2\xC4\xE3\xA3\xAC\xC4\xE3\xC6\xC6\xBD\xE2\xB3\xC9\xB9\xA6\xC1\xCB\xA3\xA1";
-constexpr char kRefused[] = "\xB5\xC7\xC2\xBC\xCA\xA7\xB0\xDC\xA3\xAC\xD4\xD9\xC0\xB4\xA3\xA1";
+    "\xB9\xA7\xCF\xB2\xC4\xE3\xA3\xAC\xC4\xE3\xC6\xC6\xBD\xE2\xB3\xC9\xB9\xA6"
+    "\xC1\xCB\xA3\xA1";
+constexpr char kRefused[] =
+    "\xB5\xC7\xC2\xBC\xCA\xA7\xB0\xDC\xA3\xAC\xD4\xD9\xC0\xB4\xA3\xA1";
 
 struct Attempt {
   const char* title;
@@ -27,6 +30,8 @@ struct Attempt {
   const char* message;
   std::vector<ControlNumber> reads;  // the boxes read, in order
 };
+
+void PrintTo(const Attempt& value, std::ostream* os) { *os << value.title; }
 
 class CheckLoginTest : public testing::TestWithParam<Attempt> {};
 
@@ -79,26 +84,35 @@ const std::vector<ControlNumber> kAllFour{编辑框1, 编辑框2, 编辑框1, �
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, CheckLoginTest,
     testing::Values(
-        Attempt{"BothEmpty", std::nullopt, std::nullopt, kEmpty, kEmptinessOfAccount},
-        Attempt{"AccountEmpty", std::nullopt, "740286", kEmpty, kEmptinessOfAccount},
-        Attempt{"AccountPresentButEmpty", "", "740286", kEmpty, kEmptinessOfAccount},
-        Attempt{"PasswordEmpty", "qmot", std::nullopt, kEmpty, kEmptinessOfBoth},
-        Attempt{"PasswordPresentButEmpty", "qmot", "", kEmpty, kEmptinessOfBoth},
+        Attempt{"BothEmpty", std::nullopt, std::nullopt, kEmpty,
+                kEmptinessOfAccount},
+        Attempt{"AccountEmpty", std::nullopt, "740286", kEmpty,
+                kEmptinessOfAccount},
+        Attempt{"AccountPresentButEmpty", "", "740286", kEmpty,
+                kEmptinessOfAccount},
+        Attempt{"PasswordEmpty", "qmot", std::nullopt, kEmpty,
+                kEmptinessOfBoth},
+        Attempt{"PasswordPresentButEmpty", "qmot", "", kEmpty,
+                kEmptinessOfBoth},
         Attempt{"ExactPair", "qmot", "740286", kAccepted, kAllFour},
         Attempt{"WrongPassword", "qmot", "740287", kRefused, kAllFour},
         Attempt{"WrongAccount", "qmox", "740286", kRefused, kUpToAccount},
         Attempt{"BlanksOnly", "   ", " ", kRefused, kUpToAccount},
         Attempt{"AccountInCapitals", "QMOT", "740286", kRefused, kUpToAccount},
-        Attempt{"AccountLeadingBlank", " qmot", "740286", kRefused, kUpToAccount},
-        Attempt{"AccountTrailingBlank", "qmot ", "740286", kRefused, kUpToAccount},
+        Attempt{"AccountLeadingBlank", " qmot", "740286", kRefused,
+                kUpToAccount},
+        Attempt{"AccountTrailingBlank", "qmot ", "740286", kRefused,
+                kUpToAccount},
         Attempt{"PasswordLeadingBlank", "qmot", " 740286", kRefused, kAllFour},
         Attempt{"PasswordTrailingBlank", "qmot", "740286 ", kRefused, kAllFour},
         Attempt{"PasswordDigitMore", "qmot", "7402861", kRefused, kAllFour},
         Attempt{"PasswordDigitFewer", "qmot", "74028", kRefused, kAllFour},
-        Attempt{"AccountFullWidth", "\xA3\xF1\xA3\xED\xA3\xEF\xA3\xF4", "740286", kRefused,
-                kUpToAccount},
+        Attempt{"AccountFullWidth", "\xA3\xF1\xA3\xED\xA3\xEF\xA3\xF4",
+                "740286", kRefused, kUpToAccount},
         Attempt{"PairSwapped", "740286", "qmot", kRefused, kUpToAccount}),
-    [](const testing::TestParamInfo<Attempt>& param) { return param.param.title; });
+    [](const testing::TestParamInfo<Attempt>& param) {
+      return param.param.title;
+    });
 
 TEST(CheckLoginRepeat, SameBoxesGiveTheSameMessageEveryTime) {
   RecordingPlatform platform;

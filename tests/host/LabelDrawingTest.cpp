@@ -1,8 +1,7 @@
-#include "platform/LabelDrawing.h"
-
 #include <gtest/gtest.h>
 
 #include "login/LoginForm.h"
+#include "platform/LabelDrawing.h"
 #include "platform/StyleBits.h"
 
 namespace {
@@ -20,7 +19,8 @@ TEST(LabelDrawing, AlignmentAndWrapping) {
                             .vertical = VerticalAlignment::Bottom}),
             draw::kRight | draw::kBottom | draw::kSingleLine | draw::kNoClip);
   // Wrapped text cannot be centred vertically by the system.
-  EXPECT_EQ(LabelDrawFlags({.horizontal = HorizontalAlignment::Centre, .wordWrap = true}),
+  EXPECT_EQ(LabelDrawFlags(
+                {.horizontal = HorizontalAlignment::Centre, .wordWrap = true}),
             draw::kCentre | draw::kWordBreak | draw::kNoClip);
 }
 

@@ -1,9 +1,8 @@
-#include "app/StartProgram.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "app/StartProgram.h"
 #include "tests/fakes/RecordingPlatform.h"
 
 namespace {
@@ -15,7 +14,9 @@ TEST(StartProgram, StartsLoadsLoginWindowRunsTheLoopAndReturnsZero) {
   EXPECT_EQ(StartProgram(), 0);
   std::vector<Kind> kinds;
   for (const PlatformCall& call : platform.calls()) kinds.push_back(call.kind);
-  EXPECT_EQ(kinds, (std::vector<Kind>{Kind::StartPlatform, Kind::LoadStartWindow, Kind::RunEventLoop}));
+  EXPECT_EQ(kinds,
+            (std::vector<Kind>{Kind::StartPlatform, Kind::LoadStartWindow,
+                               Kind::RunEventLoop}));
   ASSERT_EQ(platform.calls().size(), 3U);
   EXPECT_EQ(platform.calls()[1].window, 0x52010001U);
 }

@@ -1,11 +1,11 @@
-#include "platform/TabOrder.h"
-
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "login/LoginForm.h"
 #include "platform/FormLookup.h"
+#include "platform/TabOrder.h"
 
 namespace {
 
@@ -18,7 +18,9 @@ std::vector<TabCandidate> LoginCandidates() {
   return candidates;
 }
 
-int Index(ControlNumber number) { return FindControl(kLoginWindowForm, number); }
+int Index(ControlNumber number) {
+  return FindControl(kLoginWindowForm, number);
+}
 
 struct Move {
   int from;
@@ -26,25 +28,32 @@ struct Move {
   int to;
 };
 
+void PrintTo(const Move& value, std::ostream* os) {
+  *os << value.from
+      << (value.direction == TabDirection::Forward ? " forward" : " backward");
+}
+
 class LoginTabOrder : public testing::TestWithParam<Move> {};
 
 TEST_P(LoginTabOrder, CyclesThroughBoxesAndButton) {
   const std::vector<TabCandidate> candidates = LoginCandidates();
-  EXPECT_EQ(NextTabStop(candidates, GetParam().from, GetParam().direction), GetParam().to);
+  EXPECT_EQ(NextTabStop(candidates, GetParam().from, GetParam().direction),
+            GetParam().to);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, LoginTabOrder,
-    testing::Values(Move{Index(编辑框1), TabDirection::Forward, Index(编辑框2)},
-                    Move{Index(编辑框2), TabDirection::Forward, Index(按钮1)},
-                    Move{Index(按钮1), TabDirection::Forward, Index(编辑框1)},
-                    Move{Index(编辑框1), TabDirection::Backward, Index(按钮1)},
-                    Move{Index(按钮1), TabDirection::Backward, Index(编辑框2)},
-                    Move{Index(编辑框2), TabDirection::Backward, Index(编辑框1)},
-                    // From the window itself or a label: the first or last stop.
-                    Move{kNoTabStop, TabDirection::Forward, Index(编辑框1)},
-                    Move{kNoTabStop, TabDirection::Backward, Index(按钮1)},
-                    Move{Index(标签1), TabDirection::Forward, Index(编辑框1)}));
+    testing::Values(
+        Move{Index(编辑框1), TabDirection::Forward, Index(编辑框2)},
+        Move{Index(编辑框2), TabDirection::Forward, Index(按钮1)},
+        Move{Index(按钮1), TabDirection::Forward, Index(编辑框1)},
+        Move{Index(编辑框1), TabDirection::Backward, Index(按钮1)},
+        Move{Index(按钮1), TabDirection::Backward, Index(编辑框2)},
+        Move{Index(编辑框2), TabDirection::Backward, Index(编辑框1)},
+        // From the window itself or a label: the first or last stop.
+        Move{kNoTabStop, TabDirection::Forward, Index(编辑框1)},
+        Move{kNoTabStop, TabDirection::Backward, Index(按钮1)},
+        Move{Index(标签1), TabDirection::Forward, Index(编辑框1)}));
 
 TEST(TabOrder, FirstStopOfLoginWindowIsTheAccountBox) {
   EXPECT_EQ(FirstTabStop(LoginCandidates()), Index(编辑框1));
@@ -52,13 +61,17 @@ TEST(TabOrder, FirstStopOfLoginWindowIsTheAccountBox) {
 
 TEST(TabOrder, SkipsControlsThatCannotTakeTheFocus) {
   std::vector<TabCandidate> candidates = LoginCandidates();
-  candidates[static_cast<std::size_t>(Index(编辑框2))].isTabStop = false;  // disabled or hidden
-  EXPECT_EQ(NextTabStop(candidates, Index(编辑框1), TabDirection::Forward), Index(按钮1));
-  EXPECT_EQ(NextTabStop(candidates, Index(按钮1), TabDirection::Backward), Index(编辑框1));
+  candidates[static_cast<std::size_t>(Index(编辑框2))].isTabStop =
+      false;  // disabled or hidden
+  EXPECT_EQ(NextTabStop(candidates, Index(编辑框1), TabDirection::Forward),
+            Index(按钮1));
+  EXPECT_EQ(NextTabStop(candidates, Index(按钮1), TabDirection::Backward),
+            Index(编辑框1));
 }
 
 TEST(TabOrder, OrdersByValueThenCreationOrder) {
-  const std::vector<TabCandidate> candidates{{true, 5}, {true, 1}, {false, 0}, {true, 1}};
+  const std::vector<TabCandidate> candidates{
+      {true, 5}, {true, 1}, {false, 0}, {true, 1}};
   EXPECT_EQ(FirstTabStop(candidates), 1);
   EXPECT_EQ(NextTabStop(candidates, 1, TabDirection::Forward), 3);
   EXPECT_EQ(NextTabStop(candidates, 3, TabDirection::Forward), 0);

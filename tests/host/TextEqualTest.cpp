@@ -1,6 +1,8 @@
-#include "login/TextEqual.h"
-
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "login/TextEqual.h"
 
 namespace {
 
@@ -9,6 +11,11 @@ struct TextPair {
   const char* right;
   bool equal;
 };
+
+void PrintTo(const TextPair& value, std::ostream* os) {
+  *os << (value.left ? value.left : "(absent)") << " / "
+      << (value.right ? value.right : "(absent)");
+}
 
 class TextEqualTest : public testing::TestWithParam<TextPair> {};
 

@@ -1,17 +1,18 @@
-#include "platform/WindowStyle.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 
 #include "login/LoginForm.h"
 #include "platform/FormLookup.h"
 #include "platform/StyleBits.h"
+#include "platform/WindowStyle.h"
 
 namespace {
 
 const ControlDescription& LoginControl(ControlNumber number) {
-  return kLoginWindowForm.controls[static_cast<std::size_t>(FindControl(kLoginWindowForm, number))];
+  return kLoginWindowForm.controls[static_cast<std::size_t>(
+      FindControl(kLoginWindowForm, number))];
 }
 
 TEST(WindowStyle, LoginWindowIsAFixedFrameWithMinimiseButtonOnly) {
@@ -28,10 +29,15 @@ struct ControlStyleCase {
   std::uint32_t lateExStyle;
 };
 
+void PrintTo(const ControlStyleCase& value, std::ostream* os) {
+  *os << std::hex << "control 0x" << value.control;
+}
+
 class LoginControlStyle : public testing::TestWithParam<ControlStyleCase> {};
 
 TEST_P(LoginControlStyle, MatchesItsKindAndFlags) {
-  const WindowStyles styles = ComputeControlStyle(LoginControl(GetParam().control));
+  const WindowStyles styles =
+      ComputeControlStyle(LoginControl(GetParam().control));
   EXPECT_EQ(styles.style, GetParam().style);
   EXPECT_EQ(styles.exStyle, 0U) << "created without extended style";
   EXPECT_EQ(styles.lateExStyle, GetParam().lateExStyle);
@@ -41,14 +47,19 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, LoginControlStyle,
     testing::Values(
         // WS_CHILD | WS_CLIPSIBLINGS
-        ControlStyleCase{标签1, 0x44000000, 0}, ControlStyleCase{标签2, 0x44000000, 0},
+        ControlStyleCase{标签1, 0x44000000, 0},
+        ControlStyleCase{标签2, 0x44000000, 0},
         // ... | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, then WS_EX_CLIENTEDGE
-        ControlStyleCase{编辑框1, 0x44010080, 0x200}, ControlStyleCase{编辑框2, 0x44010080, 0x200},
-        // ... | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE
+        ControlStyleCase{编辑框1, 0x44010080, 0x200},
+        ControlStyleCase{编辑框2, 0x44010080, 0x200},
+        // ... | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER |
+        // BS_MULTILINE
         ControlStyleCase{按钮1, 0x44012F00, 0}));
 
 TEST(WindowStyle, PasswordBoxShowsWhatIsTyped) {
-  EXPECT_EQ(ComputeControlStyle(LoginControl(编辑框2)).style & style::kEditPassword, 0U);
+  EXPECT_EQ(
+      ComputeControlStyle(LoginControl(编辑框2)).style & style::kEditPassword,
+      0U);
 }
 
 // Each setting changes exactly its own bits.
@@ -58,6 +69,10 @@ struct WindowSettingCase {
   std::uint32_t added;
   std::uint32_t removed;
 };
+
+void PrintTo(const WindowSettingCase& value, std::ostream* os) {
+  *os << value.title;
+}
 
 class WindowSetting : public testing::TestWithParam<WindowSettingCase> {};
 
@@ -73,19 +88,29 @@ TEST_P(WindowSetting, ChangesItsBits) {
 INSTANTIATE_TEST_SUITE_P(
     Settings, WindowSetting,
     testing::Values(
-        WindowSettingCase{"Sizable", [](FormDescription& f) { f.settings.border = BorderStyle::Sizable; },
+        WindowSettingCase{"Sizable",
+                          [](FormDescription& f) {
+                            f.settings.border = BorderStyle::Sizable;
+                          },
                           style::kThickFrame, 0},
-        WindowSettingCase{"NoBorder", [](FormDescription& f) { f.settings.border = BorderStyle::None; },
-                          0, style::kCaption | style::kSysMenu | style::kMinimiseBox},
-        WindowSettingCase{"MaximiseButton",
-                          [](FormDescription& f) { f.settings.maximiseButton = true; },
-                          style::kMaximiseBox, 0},
-        WindowSettingCase{"NoMinimiseButton",
-                          [](FormDescription& f) { f.settings.minimiseButton = false; }, 0,
-                          style::kMinimiseBox},
-        WindowSettingCase{"NoControlBox", [](FormDescription& f) { f.settings.controlBox = false; },
-                          0, style::kSysMenu | style::kMinimiseBox},
-        WindowSettingCase{"Disabled", [](FormDescription& f) { f.enabled = false; },
+        WindowSettingCase{
+            "NoBorder",
+            [](FormDescription& f) { f.settings.border = BorderStyle::None; },
+            0, style::kCaption | style::kSysMenu | style::kMinimiseBox},
+        WindowSettingCase{
+            "MaximiseButton",
+            [](FormDescription& f) { f.settings.maximiseButton = true; },
+            style::kMaximiseBox, 0},
+        WindowSettingCase{
+            "NoMinimiseButton",
+            [](FormDescription& f) { f.settings.minimiseButton = false; }, 0,
+            style::kMinimiseBox},
+        WindowSettingCase{
+            "NoControlBox",
+            [](FormDescription& f) { f.settings.controlBox = false; }, 0,
+            style::kSysMenu | style::kMinimiseBox},
+        WindowSettingCase{"Disabled",
+                          [](FormDescription& f) { f.enabled = false; },
                           style::kDisabled, 0}),
     [](const auto& param) { return param.param.title; });
 
@@ -96,6 +121,10 @@ struct ControlSettingCase {
   std::uint32_t absent;
 };
 
+void PrintTo(const ControlSettingCase& value, std::ostream* os) {
+  *os << value.title;
+}
+
 class ControlSetting : public testing::TestWithParam<ControlSettingCase> {};
 
 TEST_P(ControlSetting, GivesItsBits) {
@@ -105,28 +134,40 @@ TEST_P(ControlSetting, GivesItsBits) {
 }
 
 constexpr ControlDescription Edit(EditSettings settings, bool tabStop = true) {
-  return {.kind = ControlKind::EditBox, .name = "e", .number = 1, .position = {0, 0},
-          .size = {10, 10}, .tabStop = tabStop, .edit = settings};
+  return {.kind = ControlKind::EditBox,
+          .name = "e",
+          .number = 1,
+          .position = {0, 0},
+          .size = {10, 10},
+          .tabStop = tabStop,
+          .edit = settings};
 }
 
 constexpr ControlDescription Button(ButtonSettings settings) {
-  return {.kind = ControlKind::Button, .name = "b", .number = 1, .position = {0, 0},
-          .size = {10, 10}, .button = settings};
+  return {.kind = ControlKind::Button,
+          .name = "b",
+          .number = 1,
+          .position = {0, 0},
+          .size = {10, 10},
+          .button = settings};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, ControlSetting,
     testing::Values(
         ControlSettingCase{"NoTabStop", Edit({}, false), 0, style::kTabStop},
-        ControlSettingCase{"Password", Edit({.password = true}), style::kEditPassword, 0},
-        ControlSettingCase{"ReadOnly", Edit({.readOnly = true}), style::kEditReadOnly, 0},
-        ControlSettingCase{"KeepsSelection", Edit({.hideSelection = false}), style::kEditNoHideSel,
-                           0},
+        ControlSettingCase{"Password", Edit({.password = true}),
+                           style::kEditPassword, 0},
+        ControlSettingCase{"ReadOnly", Edit({.readOnly = true}),
+                           style::kEditReadOnly, 0},
+        ControlSettingCase{"KeepsSelection", Edit({.hideSelection = false}),
+                           style::kEditNoHideSel, 0},
         ControlSettingCase{"MultiLine", Edit({.multiLine = true}),
                            style::kEditMultiLine | style::kEditAutoVScroll,
                            style::kEditAutoHScroll},
-        ControlSettingCase{"RightAligned", Edit({.alignment = HorizontalAlignment::Right}),
-                           style::kEditRight, style::kEditCentre & ~style::kEditRight},
+        ControlSettingCase{
+            "RightAligned", Edit({.alignment = HorizontalAlignment::Right}),
+            style::kEditRight, style::kEditCentre & ~style::kEditRight},
         ControlSettingCase{"ButtonTopLeft",
                            Button({.horizontal = HorizontalAlignment::Left,
                                    .vertical = VerticalAlignment::Top}),

@@ -33,7 +33,8 @@ int Close(const char* caption) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "wait") == 0) {
-    return Wait(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+    return Wait(argv[2],
+                static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
   }
   if (argc == 3 && std::strcmp(argv[1], "close") == 0) return Close(argv[2]);
   return 2;
