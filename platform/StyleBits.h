@@ -20,10 +20,8 @@ inline constexpr std::uint32_t kVisible = 0x10000000;
 inline constexpr std::uint32_t kDisabled = 0x08000000;
 inline constexpr std::uint32_t kChild = 0x40000000;
 
-inline constexpr std::uint32_t kExDialogModalFrame = 0x00000001;
 inline constexpr std::uint32_t kExToolWindow = 0x00000080;
 inline constexpr std::uint32_t kExClientEdge = 0x00000200;
-inline constexpr std::uint32_t kExAppWindow = 0x00040000;
 
 inline constexpr std::uint32_t kEditLeft = 0x0000;
 inline constexpr std::uint32_t kEditCentre = 0x0001;
@@ -36,7 +34,6 @@ inline constexpr std::uint32_t kEditNoHideSel = 0x0100;
 inline constexpr std::uint32_t kEditReadOnly = 0x0800;
 
 inline constexpr std::uint32_t kButtonPush = 0x0000;
-inline constexpr std::uint32_t kButtonDefPush = 0x0001;
 inline constexpr std::uint32_t kButtonLeft = 0x0100;
 inline constexpr std::uint32_t kButtonRight = 0x0200;
 inline constexpr std::uint32_t kButtonCentre = 0x0300;
@@ -54,11 +51,8 @@ inline constexpr unsigned kF1 = 0x70;
 }  // namespace key
 
 namespace msgbox {
-inline constexpr std::uint32_t kOk = 0x0000;
-inline constexpr std::uint32_t kIconError = 0x0010;
 inline constexpr std::uint32_t kSystemModal = 0x1000;
 inline constexpr std::uint32_t kTaskModal = 0x2000;
-inline constexpr std::uint32_t kModalityMask = 0x3000;
 }  // namespace msgbox
 
 namespace draw {

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PlatformTexts.h"
+#include "platform/win32/Focus.h"
 #include "platform/win32/KeyScreen.h"
 #include "platform/win32/LiveWindow.h"
 
@@ -22,6 +23,7 @@ void RunEventLoop() {
     if (ScreenKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
+    FollowFocus();
   }
   g_quitCode = static_cast<int>(message.wParam);
 }

@@ -34,6 +34,14 @@ void RememberFocus(LiveWindow& live) {
   if (focused != kNoControl) live.rememberedFocus = live.controls[focused];
 }
 
+void FollowFocus() {
+  HWND focus = GetFocus();
+  if (focus == nullptr) return;
+  if (LiveWindow* live = FindLiveWindow(GetAncestor(focus, GA_ROOT))) {
+    RememberFocus(*live);
+  }
+}
+
 void RestoreFocus(LiveWindow& live) {
   HWND target = live.rememberedFocus;
   if (!CanTakeFocus(target) || !IsChild(live.window, target)) {

@@ -17,10 +17,8 @@ static_assert(style::kClipSiblings == WS_CLIPSIBLINGS);
 static_assert(style::kVisible == WS_VISIBLE);
 static_assert(style::kDisabled == WS_DISABLED);
 static_assert(style::kChild == WS_CHILD);
-static_assert(style::kExDialogModalFrame == WS_EX_DLGMODALFRAME);
 static_assert(style::kExToolWindow == WS_EX_TOOLWINDOW);
 static_assert(style::kExClientEdge == WS_EX_CLIENTEDGE);
-static_assert(style::kExAppWindow == WS_EX_APPWINDOW);
 
 static_assert(style::kEditLeft == ES_LEFT);
 static_assert(style::kEditCentre == ES_CENTER);
@@ -33,7 +31,6 @@ static_assert(style::kEditNoHideSel == ES_NOHIDESEL);
 static_assert(style::kEditReadOnly == ES_READONLY);
 
 static_assert(style::kButtonPush == BS_PUSHBUTTON);
-static_assert(style::kButtonDefPush == BS_DEFPUSHBUTTON);
 static_assert(style::kButtonLeft == BS_LEFT);
 static_assert(style::kButtonRight == BS_RIGHT);
 static_assert(style::kButtonCentre == BS_CENTER);
@@ -47,8 +44,6 @@ static_assert(key::kReturn == VK_RETURN);
 static_assert(key::kEscape == VK_ESCAPE);
 static_assert(key::kF1 == VK_F1);
 
-static_assert(msgbox::kOk == MB_OK);
-static_assert(msgbox::kIconError == MB_ICONERROR);
 static_assert(msgbox::kSystemModal == MB_SYSTEMMODAL);
 static_assert(msgbox::kTaskModal == MB_TASKMODAL);
 
