@@ -20,7 +20,3 @@ inline constexpr int kNoTabStop = -1;
 // the window has none.
 int NextTabStop(std::span<const TabCandidate> controls, int current,
                 TabDirection direction);
-
-inline int FirstTabStop(std::span<const TabCandidate> controls) {
-  return NextTabStop(controls, kNoTabStop, TabDirection::Forward);
-}

@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         Move{Index(标签1), TabDirection::Forward, Index(编辑框1)}));
 
 TEST(TabOrder, FirstStopOfLoginWindowIsTheAccountBox) {
-  EXPECT_EQ(FirstTabStop(LoginCandidates()), Index(编辑框1));
+  EXPECT_EQ(NextTabStop(LoginCandidates(), kNoTabStop, TabDirection::Forward),
+            Index(编辑框1));
 }
 
 TEST(TabOrder, SkipsControlsThatCannotTakeTheFocus) {
@@ -72,7 +73,7 @@ TEST(TabOrder, SkipsControlsThatCannotTakeTheFocus) {
 TEST(TabOrder, OrdersByValueThenCreationOrder) {
   const std::vector<TabCandidate> candidates{
       {true, 5}, {true, 1}, {false, 0}, {true, 1}};
-  EXPECT_EQ(FirstTabStop(candidates), 1);
+  EXPECT_EQ(NextTabStop(candidates, kNoTabStop, TabDirection::Forward), 1);
   EXPECT_EQ(NextTabStop(candidates, 1, TabDirection::Forward), 3);
   EXPECT_EQ(NextTabStop(candidates, 3, TabDirection::Forward), 0);
   EXPECT_EQ(NextTabStop(candidates, 0, TabDirection::Forward), 1);
@@ -85,8 +86,8 @@ TEST(TabOrder, OneStopStaysAndNoStopGivesNone) {
   EXPECT_EQ(NextTabStop(one, 1, TabDirection::Forward), 1);
   EXPECT_EQ(NextTabStop(one, 1, TabDirection::Backward), 1);
   const std::vector<TabCandidate> none{{false, 0}, {false, 0}};
-  EXPECT_EQ(FirstTabStop(none), kNoTabStop);
-  EXPECT_EQ(FirstTabStop({}), kNoTabStop);
+  EXPECT_EQ(NextTabStop(none, kNoTabStop, TabDirection::Forward), kNoTabStop);
+  EXPECT_EQ(NextTabStop({}, kNoTabStop, TabDirection::Forward), kNoTabStop);
 }
 
 }  // namespace
