@@ -49,8 +49,10 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam,
                GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
-    case WM_SETFOCUS:
-      SetFocus(g_account);
+    case WM_ACTIVATE:
+      // The focus goes straight to the account box, not first to the
+      // window.
+      if (LOWORD(wParam) != WA_INACTIVE) SetFocus(g_account);
       return 0;
     case WM_COMMAND:
       // The identifier in WM_COMMAND keeps only the low 16 bits.
