@@ -68,10 +68,20 @@ void ParkPointer() {
   SendInput(1, &move, sizeof move);
 }
 
+void MoveTo(POINT point) {
+  INPUT move = MouseAt(point, 0);
+  SendInput(1, &move, sizeof move);
+}
+
+bool PointerAt(POINT point) {
+  POINT now;
+  return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+}
+
 void ClickAt(POINT point) {
-  INPUT inputs[] = {MouseAt(point, 0), MouseAt(point, MOUSEEVENTF_LEFTDOWN),
+  INPUT inputs[] = {MouseAt(point, MOUSEEVENTF_LEFTDOWN),
                     MouseAt(point, MOUSEEVENTF_LEFTUP)};
-  SendInput(3, inputs, sizeof inputs[0]);
+  SendInput(2, inputs, sizeof inputs[0]);
 }
 
 bool Fail(std::string& error, const char* step, HANDLE process) {
@@ -125,6 +135,12 @@ bool Measure(const PROCESS_INFORMATION& child, double created,
   GetWindowRect(GetDlgItem(window, kButton), &button);
   const POINT centre{(button.left + button.right) / 2,
                      (button.top + button.bottom) / 2};
+  // The pointer reaches the button first, so that the time is the
+  // click's alone.
+  MoveTo(centre);
+  if (!PollUntil([&] { return PointerAt(centre); })) {
+    return Fail(error, "the pointer on the button", child.hProcess);
+  }
   HWND box = nullptr;
   const double clicked = NowMs();
   ClickAt(centre);
