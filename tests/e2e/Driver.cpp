@@ -80,3 +80,28 @@ bool ProgramTest::CloseBoxWithEnter(HWND box) const {
            GetForegroundWindow() == program.window();
   });
 }
+
+bool ProgramTest::FindHit(LRESULT code, POINT& where) const {
+  RECT outer;
+  GetWindowRect(program.window(), &outer);
+  for (LONG y = outer.top; y < outer.top + 40; ++y) {
+    for (LONG x = outer.right - 1; x >= outer.left; --x) {
+      const LPARAM point = MAKELPARAM(static_cast<short>(x), static_cast<short>(y));
+      if (SendMessageA(program.window(), WM_NCHITTEST, 0, point) == code) {
+        // The middle of the run of points with this code on this row.
+        LONG left = x;
+        while (left > outer.left &&
+               SendMessageA(program.window(), WM_NCHITTEST, 0,
+                            MAKELPARAM(static_cast<short>(left - 1),
+                                       static_cast<short>(y))) == code) {
+          --left;
+        }
+        where = {(left + x) / 2, y + 4};
+        return SendMessageA(program.window(), WM_NCHITTEST, 0,
+                            MAKELPARAM(static_cast<short>(where.x),
+                                       static_cast<short>(where.y))) == code;
+      }
+    }
+  }
+  return false;
+}

@@ -49,6 +49,9 @@ class ProgramTest : public testing::Test {
   // Closes the one message box with Enter and waits until it is gone and
   // LoginWindow takes input again.
   bool CloseBoxWithEnter(HWND box) const;
+  // A point of LoginWindow's frame where the window reports the hit-test
+  // code (HTCLOSE, HTCAPTION, ...); false when there is none.
+  bool FindHit(LRESULT code, POINT& where) const;
 
   Program program;
 };
