@@ -117,8 +117,8 @@ bool LoadIconPicture(const std::string& executable, const char* name, int size,
   HMODULE module =
       LoadLibraryExA(executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (module == nullptr) return false;
-  HICON icon = static_cast<HICON>(
-      LoadImageA(module, name, IMAGE_ICON, size, size, 0));
+  HICON icon =
+      static_cast<HICON>(LoadImageA(module, name, IMAGE_ICON, size, size, 0));
   bool loaded = false;
   if (icon != nullptr) {
     Canvas colours(size, size);

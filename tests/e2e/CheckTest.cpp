@@ -31,15 +31,18 @@ const Attempt kAttempts[] = {
     {"AccountLeadingBlank", " qmot", "740286", Entry::Typed, &bytes::kRefused},
     {"AccountTrailingBlank", "qmot ", "740286", Entry::Typed, &bytes::kRefused},
     {"PasswordLeadingBlank", "qmot", " 740286", Entry::Typed, &bytes::kRefused},
-    {"PasswordTrailingBlank", "qmot", "740286 ", Entry::Typed, &bytes::kRefused},
+    {"PasswordTrailingBlank", "qmot", "740286 ", Entry::Typed,
+     &bytes::kRefused},
     {"PasswordOneDigitMore", "qmot", "7402860", Entry::Typed, &bytes::kRefused},
     {"PasswordOneDigitFewer", "qmot", "74028", Entry::Typed, &bytes::kRefused},
     // ｑｍｏｔ in full-width letters.
-    {"AccountFullWidth", "\xA3\xF1\xA3\xED\xA3\xEF\xA3\xF4", "740286", Entry::Set,
-     &bytes::kRefused},
+    {"AccountFullWidth", "\xA3\xF1\xA3\xED\xA3\xEF\xA3\xF4", "740286",
+     Entry::Set, &bytes::kRefused},
 };
 
-void PrintTo(const Attempt& attempt, std::ostream* out) { *out << attempt.name; }
+void PrintTo(const Attempt& attempt, std::ostream* out) {
+  *out << attempt.name;
+}
 
 class Check : public ProgramTest,
               public testing::WithParamInterface<std::tuple<Attempt, Press>> {
@@ -100,14 +103,15 @@ TEST_P(Check, AnswersWithOneMessageAndLeavesTheWindowAsItWas) {
   EXPECT_TRUE(program.Alive());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , Check,
-    testing::Combine(testing::ValuesIn(kAttempts),
-                     testing::Values(Press::MouseClick, Press::SpaceKey)),
-    [](const auto& test) {
-      return std::string(std::get<0>(test.param).name) +
-             (std::get<1>(test.param) == Press::MouseClick ? "_Click"
-                                                           : "_Space");
-    });
+INSTANTIATE_TEST_SUITE_P(, Check,
+                         testing::Combine(testing::ValuesIn(kAttempts),
+                                          testing::Values(Press::MouseClick,
+                                                          Press::SpaceKey)),
+                         [](const auto& test) {
+                           return std::string(std::get<0>(test.param).name) +
+                                  (std::get<1>(test.param) == Press::MouseClick
+                                       ? "_Click"
+                                       : "_Space");
+                         });
 
 }  // namespace

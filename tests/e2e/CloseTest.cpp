@@ -4,14 +4,24 @@
 
 namespace {
 
-enum class Way { EscapeInEdit1, EscapeInEdit2, EscapeOnButton, AltF4, CloseButton, SystemMenu, CloseMessage };
+enum class Way {
+  EscapeInEdit1,
+  EscapeInEdit2,
+  EscapeOnButton,
+  AltF4,
+  CloseButton,
+  SystemMenu,
+  CloseMessage
+};
 
 struct Closing {
   const char* name;
   Way way;
 };
 
-void PrintTo(const Closing& closing, std::ostream* out) { *out << closing.name; }
+void PrintTo(const Closing& closing, std::ostream* out) {
+  *out << closing.name;
+}
 
 class Close : public ProgramTest, public testing::WithParamInterface<Closing> {
  protected:
@@ -38,9 +48,10 @@ class Close : public ProgramTest, public testing::WithParamInterface<Closing> {
         // its item Close.
         ASSERT_TRUE(FindHit(HTSYSMENU, point));
         ClickAt(point);
-        ASSERT_TRUE(WaitFor([&] { return FindWindowA("#32768", nullptr) != nullptr &&
-                                         IsWindowVisible(FindWindowA("#32768", nullptr)); }))
-            << "the system menu did not open";
+        ASSERT_TRUE(WaitFor([&] {
+          return FindWindowA("#32768", nullptr) != nullptr &&
+                 IsWindowVisible(FindWindowA("#32768", nullptr));
+        })) << "the system menu did not open";
         PressKey('C');
         break;
       case Way::CloseMessage:

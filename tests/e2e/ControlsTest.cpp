@@ -23,14 +23,46 @@ constexpr LONG kButtonStyle =
     kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE;
 
 const Expected kControls[] = {
-    {"Label1", kLabel1, "VantrelLabel", kChild, 0, {40, 32, 64, 40}, &bytes::kLabel1},
-    {"Label2", kLabel2, "VantrelLabel", kChild, 0, {40, 88, 64, 32}, &bytes::kLabel2},
-    {"Edit1", kEdit1, "Edit", kEdit, WS_EX_CLIENTEDGE, {112, 40, 112, 32}, &kNoText},
-    {"Edit2", kEdit2, "Edit", kEdit, WS_EX_CLIENTEDGE, {112, 88, 112, 32}, &kNoText},
-    {"Button1", kButton, "Button", kButtonStyle, 0, {280, 64, 72, 24}, &bytes::kButton},
+    {"Label1",
+     kLabel1,
+     "VantrelLabel",
+     kChild,
+     0,
+     {40, 32, 64, 40},
+     &bytes::kLabel1},
+    {"Label2",
+     kLabel2,
+     "VantrelLabel",
+     kChild,
+     0,
+     {40, 88, 64, 32},
+     &bytes::kLabel2},
+    {"Edit1",
+     kEdit1,
+     "Edit",
+     kEdit,
+     WS_EX_CLIENTEDGE,
+     {112, 40, 112, 32},
+     &kNoText},
+    {"Edit2",
+     kEdit2,
+     "Edit",
+     kEdit,
+     WS_EX_CLIENTEDGE,
+     {112, 88, 112, 32},
+     &kNoText},
+    {"Button1",
+     kButton,
+     "Button",
+     kButtonStyle,
+     0,
+     {280, 64, 72, 24},
+     &bytes::kButton},
 };
 
-void PrintTo(const Expected& control, std::ostream* out) { *out << control.name; }
+void PrintTo(const Expected& control, std::ostream* out) {
+  *out << control.name;
+}
 
 class Control : public ProgramTest,
                 public testing::WithParamInterface<Expected> {};
@@ -48,7 +80,8 @@ TEST_P(Control, IsBuiltAsDescribed) {
   EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.exStyle);
   RECT outer;
   GetWindowRect(control, &outer);
-  MapWindowPoints(nullptr, program.window(), reinterpret_cast<POINT*>(&outer), 2);
+  MapWindowPoints(nullptr, program.window(), reinterpret_cast<POINT*>(&outer),
+                  2);
   EXPECT_EQ(outer.left, expected.place.left);
   EXPECT_EQ(outer.top, expected.place.top);
   EXPECT_EQ(outer.right - outer.left, expected.place.right);
@@ -58,7 +91,9 @@ TEST_P(Control, IsBuiltAsDescribed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, Control, testing::ValuesIn(kControls),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         [](const auto& test) {
+                           return std::string(test.param.name);
+                         });
 
 using Controls = ProgramTest;
 
@@ -87,7 +122,8 @@ TEST_P(EditBox, LaysOutTextInTheGuiFont) {
   const std::string text = "The quick brown fox jumps over 0123456789";
   Program::SetText(edit, text);
   const auto x = [&](int index) {
-    return static_cast<short>(LOWORD(SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0)));
+    return static_cast<short>(LOWORD(
+        SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0)));
   };
   const auto extent = [&](int stock, int count) {
     HDC screen = GetDC(nullptr);
@@ -105,7 +141,8 @@ TEST_P(EditBox, LaysOutTextInTheGuiFont) {
 
 INSTANTIATE_TEST_SUITE_P(, EditBox, testing::Values(kEdit1, kEdit2),
                          [](const auto& test) {
-                           return std::string(test.param == kEdit1 ? "Edit1" : "Edit2");
+                           return std::string(test.param == kEdit1 ? "Edit1"
+                                                                   : "Edit2");
                          });
 
 class Label : public ProgramTest, public testing::WithParamInterface<int> {};
@@ -126,7 +163,8 @@ TEST_P(Label, IsPaintedWithItsCaptionInTheGuiFont) {
 
 INSTANTIATE_TEST_SUITE_P(, Label, testing::Values(kLabel1, kLabel2),
                          [](const auto& test) {
-                           return std::string(test.param == kLabel1 ? "Label1" : "Label2");
+                           return std::string(test.param == kLabel1 ? "Label1"
+                                                                    : "Label2");
                          });
 
 // The caption's ink on the button has the size that DEFAULT_GUI_FONT gives it.
@@ -136,12 +174,17 @@ TEST_F(Controls, ButtonCaptionIsDrawnInTheGuiFont) {
     const RECT ink = InkBounds(image, margin);
     return std::pair{ink.right - ink.left, ink.bottom - ink.top};
   };
-  const auto expected = inkSize(RenderText(bytes::kButton, GetStockObject(DEFAULT_GUI_FONT)), 0);
-  ASSERT_NE(expected, inkSize(RenderText(bytes::kButton, GetStockObject(SYSTEM_FONT)), 0));
+  const auto expected =
+      inkSize(RenderText(bytes::kButton, GetStockObject(DEFAULT_GUI_FONT)), 0);
+  ASSERT_NE(
+      expected,
+      inkSize(RenderText(bytes::kButton, GetStockObject(SYSTEM_FONT)), 0));
   RECT outer;
   GetWindowRect(control(kButton), &outer);
-  EXPECT_TRUE(WaitFor([&] { return inkSize(CaptureScreen(outer), 4) == expected; }))
-      << "ink " << inkSize(CaptureScreen(outer), 4).first << "x"
+  EXPECT_TRUE(WaitFor([&] {
+    return inkSize(CaptureScreen(outer), 4) == expected;
+  })) << "ink "
+      << inkSize(CaptureScreen(outer), 4).first << "x"
       << inkSize(CaptureScreen(outer), 4).second << ", expected "
       << expected.first << "x" << expected.second;
 }

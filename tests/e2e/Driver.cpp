@@ -86,7 +86,8 @@ bool ProgramTest::FindHit(LRESULT code, POINT& where) const {
   GetWindowRect(program.window(), &outer);
   for (LONG y = outer.top; y < outer.top + 40; ++y) {
     for (LONG x = outer.right - 1; x >= outer.left; --x) {
-      const LPARAM point = MAKELPARAM(static_cast<short>(x), static_cast<short>(y));
+      const LPARAM point =
+          MAKELPARAM(static_cast<short>(x), static_cast<short>(y));
       if (SendMessageA(program.window(), WM_NCHITTEST, 0, point) == code) {
         // The middle of the run of points with this code on this row.
         LONG left = x;

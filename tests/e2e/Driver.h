@@ -27,9 +27,9 @@ inline const std::string kButton = "\xB5\xC7\xC2\xBC";  // 登录
 struct BoxContent {
   std::string caption;
   std::string text;
-  int buttons = 0;       // visible buttons
+  int buttons = 0;        // visible buttons
   bool okButton = false;  // one of them is OK
-  bool icon = false;  // an icon is drawn beside the text
+  bool icon = false;      // an icon is drawn beside the text
   HWND owner = nullptr;
 };
 BoxContent Inspect(HWND box);

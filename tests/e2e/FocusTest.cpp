@@ -8,7 +8,8 @@
 namespace {
 
 const char* NameOf(int index) {
-  static const char* const kNames[] = {"Label1", "Label2", "Edit1", "Edit2", "Button1"};
+  static const char* const kNames[] = {"Label1", "Label2", "Edit1", "Edit2",
+                                       "Button1"};
   return kNames[index];
 }
 
@@ -31,7 +32,8 @@ struct Cycle {
 
 void PrintTo(const Cycle& cycle, std::ostream* out) { *out << cycle.name; }
 
-class TabCycle : public ProgramTest, public testing::WithParamInterface<Cycle> {};
+class TabCycle : public ProgramTest,
+                 public testing::WithParamInterface<Cycle> {};
 
 TEST_P(TabCycle, VisitsTheThreeStopsInOrderAndComesBack) {
   const Cycle& cycle = GetParam();
@@ -55,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 int After(int index) { return index == kButton ? kEdit1 : index + 1; }
 
-class FocusedControl : public ProgramTest, public testing::WithParamInterface<int> {};
+class FocusedControl : public ProgramTest,
+                       public testing::WithParamInterface<int> {};
 
 // Tab after Enter shows that Enter has been handled: had Enter opened a
 // message box, the box would take the Tab.
@@ -81,13 +84,17 @@ TEST_P(FocusedControl, MinimiseAndRestoreGiveTheFocusBack) {
   // What the taskbar does when its button is clicked.
   PostMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsIconic(program.window()); }));
-  EXPECT_TRUE(WaitForFocus(GetParam())) << "focus on " << program.Focus() << ", window "
-                                       << program.window() << ", edit1 " << control(kEdit1);
+  EXPECT_TRUE(WaitForFocus(GetParam()))
+      << "focus on " << program.Focus() << ", window " << program.window()
+      << ", edit1 " << control(kEdit1);
   EXPECT_EQ(GetForegroundWindow(), program.window());
 }
 
-INSTANTIATE_TEST_SUITE_P(, FocusedControl, testing::Values(kEdit1, kEdit2, kButton),
-                         [](const auto& test) { return std::string(NameOf(test.param)); });
+INSTANTIATE_TEST_SUITE_P(, FocusedControl,
+                         testing::Values(kEdit1, kEdit2, kButton),
+                         [](const auto& test) {
+                           return std::string(NameOf(test.param));
+                         });
 
 TEST_F(Focus, PasswordBoxShowsTypedTextInClear) {
   const std::string text = "W1iM7q";
@@ -119,20 +126,25 @@ TEST_F(Frame, HasNoSizingBorderAndCannotBeDraggedLarger) {
   RECT before;
   GetWindowRect(program.window(), &before);
   for (LONG x = before.left; x < before.right; ++x) {
-    for (LONG y : {before.top, before.top + 1, before.bottom - 2, before.bottom - 1}) {
-      const LRESULT hit = SendMessageA(program.window(), WM_NCHITTEST, 0,
-                                       MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+    for (LONG y :
+         {before.top, before.top + 1, before.bottom - 2, before.bottom - 1}) {
+      const LRESULT hit = SendMessageA(
+          program.window(), WM_NCHITTEST, 0,
+          MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
       ASSERT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << x << "," << y;
     }
   }
   for (LONG y = before.top; y < before.bottom; ++y) {
-    for (LONG x : {before.left, before.left + 1, before.right - 2, before.right - 1}) {
-      const LRESULT hit = SendMessageA(program.window(), WM_NCHITTEST, 0,
-                                       MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+    for (LONG x :
+         {before.left, before.left + 1, before.right - 2, before.right - 1}) {
+      const LRESULT hit = SendMessageA(
+          program.window(), WM_NCHITTEST, 0,
+          MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
       ASSERT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << x << "," << y;
     }
   }
-  DragFromTo({before.right - 1, before.bottom - 1}, {before.right + 60, before.bottom + 40});
+  DragFromTo({before.right - 1, before.bottom - 1},
+             {before.right + 60, before.bottom + 40});
   PressKey(VK_TAB);  // handled only after the drag
   ASSERT_TRUE(WaitForFocus(kEdit2));
   RECT after;

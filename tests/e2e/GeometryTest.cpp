@@ -26,17 +26,17 @@ TEST_P(Geometry, OuterRectangleIsCentredAndKeepsItsSize) {
   EXPECT_EQ(outer.bottom - outer.top, 195);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , Geometry,
-    testing::Values(Placement{1024, 768, 322, 286},
-                    Placement{1366, 768, 493, 286},
-                    Placement{1920, 1080, 770, 442},
-                    Placement{299, 150, -40, -22}),
-    [](const testing::TestParamInfo<Placement>& test) {
-      char name[32];
-      std::snprintf(name, sizeof name, "Desktop%dx%d", test.param.screenWidth,
-                    test.param.screenHeight);
-      return std::string(name);
-    });
+INSTANTIATE_TEST_SUITE_P(, Geometry,
+                         testing::Values(Placement{1024, 768, 322, 286},
+                                         Placement{1366, 768, 493, 286},
+                                         Placement{1920, 1080, 770, 442},
+                                         Placement{299, 150, -40, -22}),
+                         [](const testing::TestParamInfo<Placement>& test) {
+                           char name[32];
+                           std::snprintf(name, sizeof name, "Desktop%dx%d",
+                                         test.param.screenWidth,
+                                         test.param.screenHeight);
+                           return std::string(name);
+                         });
 
 }  // namespace

@@ -8,7 +8,8 @@ INPUT Key(WORD virtualKey, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.wScan =
+      static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   return input;
 }

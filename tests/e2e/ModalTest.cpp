@@ -11,7 +11,8 @@ TEST_F(Modal, ClickOnTheButtonOpensNoSecondBoxAndEscapeClosesOnlyTheBox) {
   HWND box = program.WaitForMessageBox();
   ASSERT_NE(box, nullptr);
   // Out of the way of the button, so that the click reaches LoginWindow.
-  SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(box, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT boxRect, buttonRect, overlap;
   ASSERT_TRUE(WaitFor([&] {
     GetWindowRect(box, &boxRect);
@@ -20,7 +21,8 @@ TEST_F(Modal, ClickOnTheButtonOpensNoSecondBoxAndEscapeClosesOnlyTheBox) {
   }));
   ClickAt(CentreOf(control(kButton)));
   PressKey(VK_ESCAPE);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); })) << "Escape did not close the box";
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }))
+      << "Escape did not close the box";
   ASSERT_TRUE(WaitForFocus(kButton));
   PressKey(VK_TAB);  // handled after the click and Escape
   EXPECT_TRUE(WaitForFocus(kEdit1));

@@ -74,9 +74,8 @@ bool Program::Start(const std::string& executable, std::string& error) {
   std::string commandLine = "\"" + executable + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr,
-                      nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_)) {
+  if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr,
+                      FALSE, 0, nullptr, nullptr, &startup, &process_)) {
     error = "cannot start " + executable + ", error " +
             std::to_string(GetLastError());
     return false;
@@ -121,12 +120,12 @@ bool Program::Alive() const {
 }
 
 std::string Program::Text(HWND window) {
-  const auto length = static_cast<std::size_t>(
-      SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+  const auto length =
+      static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
   std::string text(length + 1, '\0');
-  const auto copied = static_cast<std::size_t>(SendMessageA(
-      window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
-      reinterpret_cast<LPARAM>(text.data())));
+  const auto copied = static_cast<std::size_t>(
+      SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                   reinterpret_cast<LPARAM>(text.data())));
   text.resize(copied < length ? copied : length);
   return text;
 }

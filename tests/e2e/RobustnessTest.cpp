@@ -1,6 +1,6 @@
 // Long texts and many checks in a row.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <utility>
@@ -18,7 +18,8 @@ struct LongText {
 
 void PrintTo(const LongText& text, std::ostream* out) { *out << text.name; }
 
-class VeryLongText : public ProgramTest, public testing::WithParamInterface<LongText> {};
+class VeryLongText : public ProgramTest,
+                     public testing::WithParamInterface<LongText> {};
 
 TEST_P(VeryLongText, IsHeldWholeAndRefused) {
   const std::string text(100000, 'q');
@@ -34,11 +35,12 @@ TEST_P(VeryLongText, IsHeldWholeAndRefused) {
   EXPECT_EQ(program.TextOf(GetParam().index), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , VeryLongText,
-    testing::Values(LongText{"Account", kEdit1, "740286"},
-                    LongText{"Password", kEdit2, "qmot"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(, VeryLongText,
+                         testing::Values(LongText{"Account", kEdit1, "740286"},
+                                         LongText{"Password", kEdit2, "qmot"}),
+                         [](const auto& test) {
+                           return std::string(test.param.name);
+                         });
 
 struct Usage {
   DWORD handles = 0;
@@ -59,7 +61,8 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM param) {
   GetWindowThreadProcessId(window, &owner);
   if (owner != count->first) return TRUE;
   ++count->second;
-  EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count->second));
+  EnumChildWindows(window, CountChild,
+                   reinterpret_cast<LPARAM>(&count->second));
   return TRUE;
 }
 
@@ -77,7 +80,8 @@ Usage UsageOf(HANDLE process) {
   usage.userObjects = GetGuiResources(process, GR_USEROBJECTS);
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
-  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+  GetProcessMemoryInfo(process,
+                       reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                        sizeof memory);
   // The commit charge: the process's private bytes. Wine leaves the
   // field PrivateUsage at 0 and fills this one.
@@ -101,7 +105,8 @@ TEST_F(ManyChecks, LeaveHandlesObjectsAndMemoryFlat) {
     return box != nullptr && Inspect(box).text == bytes::kRefused &&
            CloseBoxWithEnter(box);
   };
-  for (int i = 0; i < kWarmUp; ++i) ASSERT_TRUE(check()) << "warm-up check " << i;
+  for (int i = 0; i < kWarmUp; ++i)
+    ASSERT_TRUE(check()) << "warm-up check " << i;
   const Usage before = UsageOf(program.process());
   std::printf("before: handles %lu, GDI %lu, USER %lu, private %lu bytes\n",
               before.handles, before.gdiObjects, before.userObjects,

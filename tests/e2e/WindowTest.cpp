@@ -80,8 +80,9 @@ TEST_F(Window, TitleBarShowsTheProgramsSmallIcon) {
                   2);
   // The title bar: the strip above the client area, its left part.
   const RECT titleBar{outer.left, outer.top, outer.left + 64, client.top};
-  EXPECT_TRUE(WaitFor([&] { return ContainsIcon(CaptureScreen(titleBar), icon); }))
-      << "the title bar does not show DEFAULT_ICON";
+  EXPECT_TRUE(WaitFor([&] {
+    return ContainsIcon(CaptureScreen(titleBar), icon);
+  })) << "the title bar does not show DEFAULT_ICON";
 }
 
 }  // namespace
