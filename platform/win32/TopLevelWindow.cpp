@@ -98,11 +98,6 @@ LRESULT CALLBACK TopLevelWindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_SETFOCUS:
       RestoreFocus(*live);
       return 0;
-    case WM_SYSCOMMAND:
-      // Minimising may clear the focus before the window is deactivated;
-      // keep it now so that restoring gives it back.
-      if ((wParam & 0xFFF0) == SC_MINIMIZE) RememberFocus(*live);
-      break;
     case WM_QUERYENDSESSION:
       return TRUE;  // never hold up a log-off or a shut-down
     case WM_NCDESTROY:
