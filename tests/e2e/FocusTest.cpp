@@ -125,22 +125,23 @@ using Frame = ProgramTest;
 TEST_F(Frame, HasNoSizingBorderAndCannotBeDraggedLarger) {
   RECT before;
   GetWindowRect(program.window(), &before);
+  // No point of the outer two pixels of any edge is a sizing border.
+  const auto isNotSizingBorder = [&](LONG x, LONG y) {
+    const LRESULT hit =
+        SendMessageA(program.window(), WM_NCHITTEST, 0,
+                     MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+    return !(hit >= HTLEFT && hit <= HTBOTTOMRIGHT);
+  };
   for (LONG x = before.left; x < before.right; ++x) {
     for (LONG y :
          {before.top, before.top + 1, before.bottom - 2, before.bottom - 1}) {
-      const LRESULT hit = SendMessageA(
-          program.window(), WM_NCHITTEST, 0,
-          MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
-      ASSERT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << x << "," << y;
+      ASSERT_TRUE(isNotSizingBorder(x, y)) << x << "," << y;
     }
   }
   for (LONG y = before.top; y < before.bottom; ++y) {
     for (LONG x :
          {before.left, before.left + 1, before.right - 2, before.right - 1}) {
-      const LRESULT hit = SendMessageA(
-          program.window(), WM_NCHITTEST, 0,
-          MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
-      ASSERT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << x << "," << y;
+      ASSERT_TRUE(isNotSizingBorder(x, y)) << x << "," << y;
     }
   }
   DragFromTo({before.right - 1, before.bottom - 1},
